@@ -18,15 +18,17 @@ class ShowFixture : public testing::Test {
   using BetweenFrames = std::function<void(frmQuorex&, int64_t frame)>;
 
   // Runs "/S" until `frames` frames are drawn: a click arrives in the last frame's yield.
-  // `between` runs after each frame, before its input is delivered.
+  // `between` runs after each of those frames, before the input of its yield is delivered.
   void RunShow(int frames, BetweenFrames between = {}) {
     tp.windows.At(frames, test::InputEvent::Click());
-    tp.windows.onYield = [this, between](int64_t yield) {
+    tp.windows.onYield = [this, between, frames](int64_t yield) {
       frameEnds.push_back(tp.windows.saver->calls.size());
-      if (between) between(*saver, yield);
+      if (between && yield <= frames) between(*saver, yield);
     };
     tp.platform.argumentText = "/S";
     saver = std::make_unique<frmQuorex>(tp.platform);
+    tp.windows.saver->observer = observer;
+    tp.windows.saver->recordCalls = recordCalls;
     saver->Form_Load();
     tp.windows.RunUntilNoWindows();
   }
@@ -42,6 +44,10 @@ class ShowFixture : public testing::Test {
   }
 
   void Store(const std::string& key, const std::string& text) { tp.settings.Store(key, text); }
+
+  // Set before RunShow: sees every drawing call; long runs switch recording off.
+  std::function<void(const test::SurfaceCall&)> observer;
+  bool recordCalls = true;
 
   test::TestPlatform tp;
   std::unique_ptr<frmQuorex> saver;

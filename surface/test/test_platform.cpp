@@ -179,6 +179,10 @@ std::unique_ptr<SetupWindow> TestWindowSystem::CreateSetupWindow(const DialogDes
                                                                  SetupWindowEvents& events) {
   ++dialogsCreated;
   dialog = std::make_unique<TestSetupWindow>(log_, events, user);
+  dialog->screenWidth = screenWidth;
+  dialog->screenHeight = screenHeight;
+  dialog->outerWidth = dialogOuterWidth;
+  dialog->outerHeight = dialogOuterHeight;
   return std::make_unique<SetupWindowHandle>(*dialog);
 }
 

@@ -86,8 +86,8 @@ class TestSetupWindow final : public SetupWindow {
   void ClickOption(int16_t index);
   void ClickOK();
 
-  double screenWidth = 15360, screenHeight = 11520;  // 1024 x 768 pixels at 96 DPI
-  double outerWidth = 7440 + 90, outerHeight = 3315 + 405;
+  double screenWidth = 0, screenHeight = 0;
+  double outerWidth = 0, outerHeight = 0;
   std::optional<int32_t> left, top;
   int16_t checkedOption = -1;
   std::map<std::string, std::string, std::less<>> texts;
@@ -133,6 +133,9 @@ class TestWindowSystem final : public WindowSystem {
   int64_t maxYields = 1'000'000;  // a run still going then is closed from outside
   bool yieldLimitHit = false;
   int32_t dialogsCreated = 0;
+  // Geometry the dialogs are created with, in twips.
+  double screenWidth = 15360, screenHeight = 11520;  // 1024 x 768 pixels at 96 DPI
+  double dialogOuterWidth = 7440 + 90, dialogOuterHeight = 3315 + 405;
   bool dialogOpenAtTick = false;
 
  private:

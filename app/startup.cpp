@@ -17,7 +17,7 @@ std::string SwitchOf(std::string_view argumentText) {
 
 void RunStartupSequence(frmQuorex& saver, Platform& platform) {
   // Off first, for every switch: the system must not start a saver over this one.
-  platform.system.SystemParametersInfoA(SPI_SETSCREENSAVEACTIVE, 0, nullptr, 0);
+  platform.system.SystemParametersInfoA(kScreenSaveActive, 0, nullptr, 0);
 
   const std::string switchText = SwitchOf(platform.argumentText);
   if (switchText == "/P") {

@@ -25,7 +25,7 @@ void frmQuorex::Form_MouseMove(int16_t /*button*/, int16_t /*shift*/, float x, f
 }
 
 void frmQuorex::Form_Unload(int16_t& /*cancel*/) {
-  platform_.system.SystemParametersInfoA(SPI_SETSCREENSAVEACTIVE, 1, nullptr, 0);
+  platform_.system.SystemParametersInfoA(kScreenSaveActive, 1, nullptr, 0);
 }
 
 void frmQuorex::tmrExitNotify_Timer() { Close(); }

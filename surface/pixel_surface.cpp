@@ -46,6 +46,11 @@ PixelPoint PixelSurface::ToPixel(float x, float y) const {
           ToPixelCoordinate((y - static_cast<double>(top_)) * scaleY_)};
 }
 
+void PixelSurface::ToLogical(int px, int py, float& x, float& y) const {
+  x = static_cast<float>(left_ + (scaleX_ != 0 ? (px + 0.5) / scaleX_ : 0));
+  y = static_cast<float>(top_ + (scaleY_ != 0 ? (py + 0.5) / scaleY_ : 0));
+}
+
 void PixelSurface::DrawLine(int16_t options, float x1, float y1, float x2, float y2,
                             int32_t color) {
   if (!(options & FirstPointGiven)) {

@@ -26,6 +26,8 @@ class PixelSurface : public SaverWindow {
 
   // The pixel a logical point falls on; far-away points saturate well outside the canvas.
   PixelPoint ToPixel(float x, float y) const;
+  // The logical point at the centre of a pixel, for mouse positions.
+  void ToLogical(int px, int py, float& x, float& y) const;
   int PenWidth() const { return penWidth_; }
 
  protected:

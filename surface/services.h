@@ -39,6 +39,7 @@ class SystemCalls {
   virtual int32_t ShowCursor(int32_t show) = 0;
 };
 
-constexpr uint32_t SPI_SETSCREENSAVEACTIVE = 17;
+// SystemParametersInfoA action SPI_SETSCREENSAVEACTIVE.
+constexpr uint32_t kScreenSaveActive = 17;
 
 }  // namespace quorex

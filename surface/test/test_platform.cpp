@@ -285,7 +285,7 @@ int32_t RecordedSystemCalls::SystemParametersInfoA(uint32_t action, uint32_t par
                                                    uint32_t winIni) {
   log_.Add("SystemParametersInfoA(" + std::to_string(action) + ", " + std::to_string(param) +
            ", " + (pvParam ? "ptr" : "0") + ", " + std::to_string(winIni) + ")");
-  if (action == SPI_SETSCREENSAVEACTIVE) screenSaverActive = param != 0;
+  if (action == kScreenSaveActive) screenSaverActive = param != 0;
   return 1;
 }
 

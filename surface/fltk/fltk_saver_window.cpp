@@ -88,6 +88,8 @@ FltkSaverWindow::~FltkSaverWindow() { Destroy(); }
 
 void FltkSaverWindow::Show() {
   window_->show();
+  // FLTK names no override-redirect window; tools that look for the saver find it by its title.
+  XStoreName(fl_display, fl_xid(window_), "Form1");
   Fl::flush();
   offscreen_ = fl_create_offscreen(width_, height_);
   FillCanvas(GetBackgroundColor());

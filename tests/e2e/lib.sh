@@ -1,0 +1,87 @@
+# Helpers of the end-to-end tests: a private Xvfb, waits with deadlines, screenshots, checks.
+# Every process a test starts is ended by its PID.
+
+passed=0
+failed=0
+pids=()
+
+ok() { passed=$((passed + 1)); echo "  ok: $*"; }
+fail() { failed=$((failed + 1)); echo "  FAILED: $*"; }
+check() { local what=$1; shift; if "$@"; then ok "$what"; else fail "$what"; fi; }
+
+start_xvfb() {
+  local n
+  for n in $(seq $((100 + RANDOM % 400)) 600); do
+    [ -e "/tmp/.X$n-lock" ] || break
+  done
+  Xvfb ":$n" -screen 0 1024x768x24 -nolisten tcp > /dev/null 2>&1 &
+  pids+=($!)
+  export DISPLAY=":$n"
+  local deadline=$((SECONDS + 15))
+  until xdpyinfo > /dev/null 2>&1; do
+    [ $SECONDS -lt $deadline ] || { echo "Xvfb did not start"; exit 1; }
+    sleep 0.1
+  done
+}
+
+stop_all() {
+  local pid
+  for pid in "${pids[@]}"; do kill "$pid" 2> /dev/null || true; done
+  for pid in "${pids[@]}"; do wait "$pid" 2> /dev/null || true; done
+}
+
+# wait_exit PID SECONDS: true when PID ends within SECONDS; otherwise kills it.
+wait_exit() {
+  local pid=$1 deadline
+  deadline=$(awk -v s="$2" -v n="$(date +%s%N)" 'BEGIN { printf "%.0f", n + s * 1e9 }')
+  while kill -0 "$pid" 2> /dev/null; do
+    if [ "$(date +%s%N)" -gt "$deadline" ]; then
+      kill -9 "$pid" 2> /dev/null; wait "$pid" 2> /dev/null
+      return 1
+    fi
+    sleep 0.02
+  done
+  wait "$pid" 2> /dev/null
+  return 0
+}
+
+# wait_window NAME SECONDS: prints the id of a visible window named NAME.
+wait_window() {
+  local deadline=$((SECONDS + $2)) id
+  while [ $SECONDS -le $deadline ]; do
+    id=$(xdotool search --onlyvisible --name "^$1\$" 2> /dev/null | head -n 1)
+    [ -n "$id" ] && { echo "$id"; return 0; }
+    sleep 0.1
+  done
+  return 1
+}
+
+shot() { import -window root "$1" 2> /dev/null; }
+
+# The fraction of pixels that are not black.
+lit_fraction() { convert "$1" -threshold 1% -format '%[fx:mean]' info:; }
+
+# difference_after IMAGE OPERATION: the fraction of pixels that differ from the image turned
+# by OPERATION, after an erosion that forgives one-pixel rasterising offsets at the centre.
+difference_after() {
+  convert "$1" \( +clone "$2" \) -compose difference -composite -threshold 10% \
+    -morphology Erode Square:1 -format '%[fx:mean]' info:
+}
+
+# symmetric IMAGE mirror|point: mirror images about both centre lines, or a half turn.
+symmetric() {
+  local a b
+  if [ "$2" = point ]; then
+    a=$(convert "$1" \( +clone -rotate 180 \) -compose difference \
+      -composite -threshold 10% -morphology Erode Square:1 -format '%[fx:mean]' info:); b=$a
+  else
+    a=$(difference_after "$1" -flop); b=$(difference_after "$1" -flip)
+  fi
+  echo "    differences after turning: $a, $b"
+  awk -v a="$a" -v b="$b" 'BEGIN { exit !(a < 0.01 && b < 0.01) }'
+}
+
+summary() {
+  echo "$1: $passed passed, $failed failed"
+  [ "$failed" -eq 0 ]
+}

@@ -36,7 +36,6 @@ class FltkSaverWindow::Frame final : public Fl_Window {
     SaverWindowEvents& events = owner_.events_;
     switch (event) {
       case FL_PUSH:
-      case FL_ENTER:
       case FL_FOCUS:
       case FL_UNFOCUS:
         return 1;  // wanted, so that releases, moves and keys follow
@@ -47,6 +46,7 @@ class FltkSaverWindow::Frame final : public Fl_Window {
       case FL_SHORTCUT:
         events.Form_KeyDown(static_cast<int16_t>(Fl::event_key() & 0x7FFF), ShiftState());
         return 1;
+      case FL_ENTER:  // as on Windows, a window opening under the pointer reports its position
       case FL_MOVE:
       case FL_DRAG: {
         float x = 0, y = 0;

@@ -16,13 +16,13 @@ store() {  # store ACTION COUNT WIDTH
 }
 
 # start_show ARGS...: runs the program in the background; its PID is in $show.
-start_show() { "$program" "$@" > "$work/out.txt" 2>&1 & show=$!; pids+=("$show"); }
+start_show() { xdotool mousemove 400 400; "$program" "$@" > "$work/out.txt" 2>&1 & show=$!; pids+=("$show"); }
 
-# Settles the pointer, lets the show draw, then records the reference position.
+# The pointer rests at (400, 400) when the show starts: the window reports it as it opens, and
+# the show keeps running until it moves.
 prime_show() {
   wait_window Form1 5 > /dev/null || return 1
   sleep "${1:-1}"
-  xdotool mousemove 400 400; sleep 0.2
 }
 
 echo "Switches that end at once"

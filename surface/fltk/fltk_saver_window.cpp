@@ -36,6 +36,7 @@ class FltkSaverWindow::Frame final : public Fl_Window {
     SaverWindowEvents& events = owner_.events_;
     switch (event) {
       case FL_PUSH:
+      case FL_ENTER:  // its coordinates may be stale; ReportPointer gives the opening position
       case FL_FOCUS:
       case FL_UNFOCUS:
         return 1;  // wanted, so that releases, moves and keys follow
@@ -46,7 +47,6 @@ class FltkSaverWindow::Frame final : public Fl_Window {
       case FL_SHORTCUT:
         events.Form_KeyDown(static_cast<int16_t>(Fl::event_key() & 0x7FFF), ShiftState());
         return 1;
-      case FL_ENTER:  // as on Windows, a window opening under the pointer reports its position
       case FL_MOVE:
       case FL_DRAG: {
         float x = 0, y = 0;
@@ -96,7 +96,20 @@ void FltkSaverWindow::Show() {
   Fl::grab(window_);  // keys and buttons come to the show wherever the focus was
   window_->take_focus();
   Present();
-  Fl::check();
+  // As on Windows, a window opening under the pointer reports where it rests, in the first
+  // yield; X sends no motion for a pointer that has not moved.
+  Fl::add_timeout(0.0, &ReportPointer, this);
+}
+
+void FltkSaverWindow::ReportPointer(void* self) {
+  auto* window = static_cast<FltkSaverWindow*>(self);
+  if (!window->window_) return;
+  int x = 0, y = 0;
+  Fl::get_mouse(x, y);
+  float logicalX = 0, logicalY = 0;
+  window->ToLogical(x - window->window_->x_root(), y - window->window_->y_root(), logicalX,
+                    logicalY);
+  window->events_.Form_MouseMove(0, 0, logicalX, logicalY);
 }
 
 void FltkSaverWindow::SetTimerEnabled(bool enabled) {
@@ -118,6 +131,7 @@ void FltkSaverWindow::Tick(void* self) {
 
 void FltkSaverWindow::Destroy() {
   if (!window_) return;
+  Fl::remove_timeout(&ReportPointer, this);
   SetTimerEnabled(false);
   EndDrawing();
   if (Fl::grab() == window_) Fl::grab(nullptr);

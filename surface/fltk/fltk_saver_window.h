@@ -35,6 +35,7 @@ class FltkSaverWindow final : public PixelSurface {
   bool BeginDrawing(int32_t color);
   void EndDrawing();
   static void Tick(void* self);
+  static void ReportPointer(void* self);
 
   SaverWindowEvents& events_;
   bool& open_;

@@ -9,12 +9,13 @@ ok() { passed=$((passed + 1)); echo "  ok: $*"; }
 fail() { failed=$((failed + 1)); echo "  FAILED: $*"; }
 check() { local what=$1; shift; if "$@"; then ok "$what"; else fail "$what"; fi; }
 
+# -noreset: a server that resets when its last client leaves would also put the pointer back.
 start_xvfb() {
   local n
   for n in $(seq $((100 + RANDOM % 400)) 600); do
     [ -e "/tmp/.X$n-lock" ] || break
   done
-  Xvfb ":$n" -screen 0 1024x768x24 -nolisten tcp > /dev/null 2>&1 &
+  Xvfb ":$n" -screen 0 1024x768x24 -nolisten tcp -noreset > /dev/null 2>&1 &
   pids+=($!)
   export DISPLAY=":$n"
   local deadline=$((SECONDS + 15))
@@ -54,6 +55,13 @@ wait_window() {
     sleep 0.1
   done
   return 1
+}
+
+# Moves the pointer by a few pixels, back and forth, so that it never drifts off the screen.
+nudge=1
+nudge_pointer() {
+  nudge=$((-nudge))
+  xdotool mousemove_relative -- $((20 * nudge)) $((30 * nudge))
 }
 
 shot() { import -window root "$1" 2> /dev/null; }

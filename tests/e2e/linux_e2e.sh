@@ -16,16 +16,21 @@ store() {  # store ACTION COUNT WIDTH
 }
 
 # start_show ARGS...: runs the program in the background; its PID is in $show.
-start_show() { xdotool mousemove 400 400; "$program" "$@" > "$work/out.txt" 2>&1 & show=$!; pids+=("$show"); }
+start_show() { "$program" "$@" > "$work/out.txt" 2>&1 & show=$!; pids+=("$show"); }
 
-# The pointer rests at (400, 400) when the show starts: the window reports it as it opens, and
-# the show keeps running until it moves.
+# The window reports where the pointer rests as it opens; the show runs until the pointer moves.
+# The pointer must not rest at the centre, which counts as no position recorded.
 prime_show() {
   wait_window Form1 5 > /dev/null || return 1
   sleep "${1:-1}"
 }
 
 echo "Switches that end at once"
+store 1 1 1
+start_show /S
+wait_window Form1 10 > /dev/null
+xdotool mousemove_relative -- -112 16 click 1  # from here on the pointer rests off the centre
+wait_exit "$show" 5
 for switch in /P /p "" /x "/ " x; do
   start_show $switch
   check "'$switch' ends at once" wait_exit "$show" 3
@@ -35,7 +40,7 @@ echo "Password request"
 start_show /A
 if id=$(wait_window SCRNSAVE:Quorex 5); then
   ok "'/A' shows a box captioned SCRNSAVE:Quorex"
-  xdotool windowfocus "$id" 2> /dev/null; xdotool key --window "$id" space 2> /dev/null
+  xdotool windowfocus "$id" 2> /dev/null; sleep 0.2; xdotool key space
   check "'/A' ends when the box is dismissed" wait_exit "$show" 3
 else
   fail "'/A' shows its message box"; kill "$show"
@@ -57,7 +62,7 @@ for mode in 1 2 3 4 5 6; do
   else
     check "mode $mode keeps a black background (lit $lit)" awk -v f="$lit" 'BEGIN { exit !(f < 0.5) }'
   fi
-  xdotool mousemove 420 430
+  nudge_pointer
   check "mode $mode ends on a second pointer position within a second" wait_exit "$show" 1
 done
 [ -n "${QUOREX_SCREENSHOTS:-}" ] && cp "$work"/mode*.png "$QUOREX_SCREENSHOTS/" 2> /dev/null
@@ -85,7 +90,7 @@ done
 echo "A pointer that rests does not end the show"
 start_show /S
 prime_show 0.3
-xdotool mousemove 400 400; sleep 0.5
+xdotool mousemove_relative -- 0 0; sleep 0.5
 check "still running" kill -0 "$show"
 kill -TERM "$show"
 check "SIGTERM ends the show within a second" wait_exit "$show" 1
@@ -95,7 +100,7 @@ for values in "0 0 0" "7 99999 40000" "-3 abc 1e400" "6 99999999999999999999 2.5
   eval store $values
   start_show /S
   prime_show 0.3
-  xdotool mousemove 10 10
+  nudge_pointer
   check "settings ($values) run and end on input" wait_exit "$show" 2
 done
 head -c 4096 /dev/urandom > "$settings"
@@ -150,14 +155,14 @@ if dialog=$(wait_window "Quorex - Setup" 5); then
   ok_button "$dialog"
   if box=$(wait_window Quorex 3); then
     ok "a count of 0 shows the message box captioned Quorex"
-    xdotool windowfocus "$box" 2> /dev/null; xdotool key --window "$box" space 2> /dev/null
+    xdotool windowfocus "$box" 2> /dev/null; sleep 0.2; xdotool key space
   else
     fail "a count of 0 shows the message box captioned Quorex"
   fi
   sleep 0.3
   check "the dialog stays open" kill -0 "$show"
   check "nothing was written" cmp -s "$settings" "$work/before.ini"
-  xdotool key --window "$dialog" Escape; sleep 0.3
+  xdotool windowfocus "$dialog" 2> /dev/null; xdotool key Escape; sleep 0.3
   check "Esc does not close the dialog" kill -0 "$show"
   kill -TERM "$show"
   check "SIGTERM closes the dialog and the program" wait_exit "$show" 2

@@ -32,15 +32,20 @@ stored() {  # stored NAME: the registry value's text
     sed -n "s/^ *$1 *REG_SZ    //p"
 }
 activation_on() { [ "$("$wine" "$spi_query" | tr -d '\r')" = 1 ]; }
-start_show() { xdotool mousemove 400 400; "$wine" "$program" "$@" > /dev/null 2>&1 & show=$!; pids+=("$show"); }
-# The pointer rests at (400, 400) when the show starts: the window reports it as it opens, and
-# the show keeps running until it moves.
+start_show() { "$wine" "$program" "$@" > /dev/null 2>&1 & show=$!; pids+=("$show"); }
+# The window reports where the pointer rests as it opens; the show runs until the pointer moves.
+# The pointer must not rest at the centre, which counts as no position recorded.
 prime_show() {
   wait_window Form1 10 > /dev/null || return 1
   sleep "${1:-1}"
 }
 
 echo "Switches that end at once"
+store 1 1 1
+start_show /S
+wait_window Form1 10 > /dev/null
+xdotool mousemove_relative -- -112 16 click 1  # from here on the pointer rests off the centre
+wait_exit "$show" 5
 for switch in /P /p "" /x "/ " x; do
   start_show $switch
   check "'$switch' ends at once" wait_exit "$show" 5
@@ -74,7 +79,7 @@ for mode in 1 2 3 4 5 6; do
   else
     check "mode $mode keeps a black background (lit $lit)" awk -v f="$lit" 'BEGIN { exit !(f < 0.5) }'
   fi
-  xdotool mousemove 420 430
+  nudge_pointer
   check "mode $mode ends on a second pointer position within a second" wait_exit "$show" 1
   check "activation is on after mode $mode" activation_on
 done

@@ -41,7 +41,7 @@ double NumericValue(std::string_view text) {
                                      std::chars_format::fixed).ec;
   if (error == std::errc::result_out_of_range) {
     // Too large if a non-zero digit stands before the point, otherwise too small to be seen.
-    const std::string_view whole = number.substr(0, number.find('.'));
+    const std::string_view whole = std::string_view(number).substr(0, number.find('.'));
     const bool huge = whole.find_first_not_of('0') != std::string_view::npos;
     value = huge ? std::numeric_limits<double>::max() : 0;
   }

@@ -92,7 +92,9 @@ SectionValues ParseSettings(std::string_view text) {
     text = end == std::string_view::npos ? std::string_view() : text.substr(end + 1);
     if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
     if (line.size() >= 2 && line.front() == '[' && line.back() == ']') {
-      section = std::string(line.substr(1, line.size() - 2));
+      // A header the writer could not write again opens no section: its keys are skipped.
+      const std::string_view name = line.substr(1, line.size() - 2);
+      section = ValidName(name) ? std::string(name) : std::string();
       continue;
     }
     const size_t equals = line.find('=');

@@ -22,14 +22,14 @@ for count in 1 1000 99999999999; do
     t0=$(now)
     "$program" /S & pid=$!
     until xdotool search --onlyvisible --name '^Form1$' > /dev/null 2>&1; do sleep 0.002; done
-    echo "scale=1; ($(now) - t0) / 1000000" | bc >> "$work/start"
+    echo "scale=1; ($(now) - $t0) / 1000000" | bc >> "$work/start"
     sleep 0.5
     rss=$(awk '/VmHWM/ { print $2 }' "/proc/$pid/status")
     [ "$rss" -gt "$peak" ] && peak=$rss
     t1=$(now)
     xdotool key a
     wait "$pid"
-    echo "scale=1; ($(now) - t1) / 1000000" | bc >> "$work/exit"
+    echo "scale=1; ($(now) - $t1) / 1000000" | bc >> "$work/exit"
   done
   echo "LineCount $count: start-up $(stats < "$work/start"); key to exit $(stats < "$work/exit"); peak RSS $((peak / 1024)) MB"
 done

@@ -13,6 +13,11 @@
 #include "surface/fltk/fltk_signals.h"
 
 namespace quorex::fltk {
+namespace {
+
+constexpr int kFontSize = 12;
+
+}  // namespace
 
 double ScreenDpi() {
   float h = 0, v = 0;
@@ -112,6 +117,14 @@ void FltkSetupWindow::Build(const DialogDescription& description) {
         }, this);
         break;
     }
+    // A smaller type than FLTK's 14 points keeps the captions inside their twip-sized boxes.
+    Fl_Widget* made = window_->child(window_->children() - 1);
+    if (!control->parent.empty()) {
+      Fl_Group* group = groups.at(control->parent);
+      made = group->child(group->children() - 1);
+    }
+    made->labelsize(kFontSize);
+    if (auto* input = dynamic_cast<Fl_Input*>(made)) input->textsize(kFontSize);
     if (!control->parent.empty()) groups.at(control->parent)->end();
   }
   window_->end();

@@ -2,6 +2,8 @@
 
 #include <windowsx.h>
 
+#include "surface/win32/win32_window_class.h"
+
 #include <algorithm>
 
 namespace quorex::win32 {
@@ -9,19 +11,6 @@ namespace {
 
 constexpr char kClassName[] = "QuorexSaver";
 constexpr UINT_PTR kExitTimer = 1;
-
-void RegisterSaverClass() {
-  static bool registered = false;
-  if (registered) return;
-  WNDCLASSA windowClass{};
-  windowClass.lpfnWndProc = DefWindowProcA;
-  windowClass.hInstance = GetModuleHandleA(nullptr);
-  windowClass.hCursor = LoadCursor(nullptr, IDC_ARROW);
-  windowClass.hIcon = LoadIconA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(1));
-  windowClass.lpszClassName = kClassName;
-  RegisterClassA(&windowClass);
-  registered = true;
-}
 
 COLORREF ToColorRef(int32_t color) { return static_cast<COLORREF>(color & 0xFFFFFF); }
 
@@ -37,7 +26,7 @@ int16_t ShiftState() {
 
 Win32SaverWindow::Win32SaverWindow(SaverWindowEvents& events, int& openWindows)
     : events_(events), openWindows_(openWindows) {
-  RegisterSaverClass();
+  RegisterWindowClass(kClassName, nullptr);
   width_ = GetSystemMetrics(SM_CXSCREEN);
   height_ = GetSystemMetrics(SM_CYSCREEN);
   hwnd_ = CreateWindowExA(WS_EX_TOPMOST, kClassName, "Form1", WS_POPUP, 0, 0, width_, height_,

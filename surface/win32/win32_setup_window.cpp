@@ -2,6 +2,8 @@
 
 #include <string_view>
 
+#include "surface/win32/win32_window_class.h"
+
 namespace quorex::win32 {
 namespace {
 
@@ -11,20 +13,6 @@ constexpr char kClassName[] = "QuorexSetup";
 constexpr int kFirstControlId = 100;
 constexpr int kOkId = 99;
 
-void RegisterSetupClass() {
-  static bool registered = false;
-  if (registered) return;
-  WNDCLASSA windowClass{};
-  windowClass.lpfnWndProc = DefWindowProcA;
-  windowClass.hInstance = GetModuleHandleA(nullptr);
-  windowClass.hCursor = LoadCursor(nullptr, IDC_ARROW);
-  windowClass.hIcon = LoadIconA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(1));
-  windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-  windowClass.lpszClassName = kClassName;
-  RegisterClassA(&windowClass);
-  registered = true;
-}
-
 constexpr DWORD kFrameStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_DLGFRAME;
 constexpr DWORD kFrameExStyle = WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT;
 
@@ -33,7 +21,7 @@ constexpr DWORD kFrameExStyle = WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT;
 Win32SetupWindow::Win32SetupWindow(const DialogDescription& description,
                                    SetupWindowEvents& events)
     : events_(events) {
-  RegisterSetupClass();
+  RegisterWindowClass(kClassName, reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1));
   HDC screen = GetDC(nullptr);
   dpi_ = GetDeviceCaps(screen, LOGPIXELSX);
   ReleaseDC(nullptr, screen);

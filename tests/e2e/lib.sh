@@ -89,6 +89,23 @@ symmetric() {
   awk -v a="$a" -v b="$b" 'BEGIN { exit !(a < 0.01 && b < 0.01) }'
 }
 
+# The window reports where the pointer rests as it opens; the show runs until the pointer moves.
+# The pointer must not rest at the centre, which counts as no position recorded.
+prime_show() {
+  wait_window Form1 10 > /dev/null || return 1
+  sleep "${1:-1}"
+}
+
+# Moves the pointer off the centre during a first show (the caller's store and start_show), so
+# that every later show records where it rests.
+rest_pointer_off_centre() {
+  store 1 1 1
+  start_show /S
+  wait_window Form1 10 > /dev/null
+  xdotool mousemove_relative -- -112 16 click 1
+  wait_exit "$show" 5
+}
+
 summary() {
   echo "$1: $passed passed, $failed failed"
   [ "$failed" -eq 0 ]

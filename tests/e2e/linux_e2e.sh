@@ -18,19 +18,8 @@ store() {  # store ACTION COUNT WIDTH
 # start_show ARGS...: runs the program in the background; its PID is in $show.
 start_show() { "$program" "$@" > "$work/out.txt" 2>&1 & show=$!; pids+=("$show"); }
 
-# The window reports where the pointer rests as it opens; the show runs until the pointer moves.
-# The pointer must not rest at the centre, which counts as no position recorded.
-prime_show() {
-  wait_window Form1 5 > /dev/null || return 1
-  sleep "${1:-1}"
-}
-
+rest_pointer_off_centre
 echo "Switches that end at once"
-store 1 1 1
-start_show /S
-wait_window Form1 10 > /dev/null
-xdotool mousemove_relative -- -112 16 click 1  # from here on the pointer rests off the centre
-wait_exit "$show" 5
 for switch in /P /p "" /x "/ " x; do
   start_show $switch
   check "'$switch' ends at once" wait_exit "$show" 3

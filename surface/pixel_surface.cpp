@@ -12,7 +12,9 @@ constexpr double kPixelLimit = 16000;
 int ToPixelCoordinate(double value) {
   if (!(value > -kPixelLimit)) return static_cast<int>(-kPixelLimit);  // also NaN
   if (value > kPixelLimit) return static_cast<int>(kPixelLimit);
-  return static_cast<int>(std::floor(value));
+  // floor, without the library call it costs on processors without SSE4.1
+  const int truncated = static_cast<int>(value);
+  return value < truncated ? truncated - 1 : truncated;
 }
 
 }  // namespace

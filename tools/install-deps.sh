@@ -3,7 +3,7 @@
 set -euo pipefail
 
 run_packages=(cmake g++ make libfltk1.3-dev libx11-dev libxss-dev)
-test_packages=("${run_packages[@]}" libgtest-dev libbenchmark-dev xvfb xdotool imagemagick
+test_packages=("${run_packages[@]}" libgtest-dev libbenchmark-dev libxtst-dev xvfb xdotool imagemagick
   x11-utils x11-xserver-utils bc g++-mingw-w64-i686 g++-mingw-w64-x86-64 binutils-mingw-w64-i686 wine wine64
   wine32:i386 clang libclang-rt-14-dev python3)
 

@@ -32,10 +32,13 @@ class FltkWindowSystem final : public WindowSystem {
     return std::make_unique<FltkSetupWindow>(description, events);
   }
 
-  // One non-blocking pass: this frame's drawings go to the screen and every pending event is
-  // delivered.
+  // One pass that never waits for input: this frame reaches the screen, then every pending
+  // event is delivered. Waiting for the server to finish the frame keeps the show from queuing
+  // frames ahead of the screen, so that the server, and a key press, never wait behind them.
   void DoEvents() override {
     if (saverOpen_) saver_->Present();
+    Fl::flush();
+    XSync(fl_display, False);
     Fl::check();
     DeliverCloseSignal();
   }

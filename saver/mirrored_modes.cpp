@@ -11,6 +11,15 @@ namespace quorex {
 
 void frmQuorex::MoveMirroredLine(int32_t i) {
   const double speed = Speed;
+  // Held once: every store through one of them could otherwise be taken to move the arrays.
+  int32_t& x1 = X1(i);
+  int32_t& x2 = X2(i);
+  int32_t& y1 = Y1(i);
+  int32_t& y2 = Y2(i);
+  double& vx1 = VX1(i);
+  double& vx2 = VX2(i);
+  double& vy1 = VY1(i);
+  double& vy2 = VY2(i);
   // A wall test draws a random number only when it holds; the order fixes which draw goes where.
   const auto atLowerWall = [&](int32_t position, double& velocity) {
     if (position <= 0) velocity = speed * static_cast<double>(Rnd());
@@ -18,19 +27,19 @@ void frmQuorex::MoveMirroredLine(int32_t i) {
   const auto atUpperWall = [&](int32_t position, int32_t wall, double& velocity) {
     if (position >= wall) velocity = -speed * static_cast<double>(Rnd());
   };
-  atLowerWall(X1(i), VX1(i));
-  atLowerWall(X2(i), VX2(i));
-  atLowerWall(Y1(i), VY1(i));
-  atLowerWall(Y2(i), VY2(i));
-  atUpperWall(X1(i), HalfWidth, VX1(i));
-  atUpperWall(X2(i), HalfWidth, VX2(i));
-  atUpperWall(Y1(i), HalfHeight, VY1(i));
-  atUpperWall(Y2(i), HalfHeight, VY2(i));
+  atLowerWall(x1, vx1);
+  atLowerWall(x2, vx2);
+  atLowerWall(y1, vy1);
+  atLowerWall(y2, vy2);
+  atUpperWall(x1, HalfWidth, vx1);
+  atUpperWall(x2, HalfWidth, vx2);
+  atUpperWall(y1, HalfHeight, vy1);
+  atUpperWall(y2, HalfHeight, vy2);
 
-  X1(i) = RoundToLong(X1(i) + VX1(i));
-  X2(i) = RoundToLong(X2(i) + VX2(i));
-  Y1(i) = RoundToLong(Y1(i) + VY1(i));
-  Y2(i) = RoundToLong(Y2(i) + VY2(i));
+  x1 = RoundToLong(x1 + vx1);
+  x2 = RoundToLong(x2 + vx2);
+  y1 = RoundToLong(y1 + vy1);
+  y2 = RoundToLong(y2 + vy2);
 }
 
 // Modes 1 and 2: the line (or box) itself, its point reflection through the centre, and its

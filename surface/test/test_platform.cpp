@@ -275,7 +275,7 @@ void ScriptedRandom::Script(std::vector<float> numbers) {
 float SettableClock::Timer() {
   ++reads;
   const float reading = now;
-  now = std::fmod(now + step, 86400.0f);
+  if (step != 0) now = std::fmod(now + step, 86400.0f);
   return reading;
 }
 

@@ -106,6 +106,15 @@ rest_pointer_off_centre() {
   wait_exit "$show" 5
 }
 
+# prepare_wine DIR: a fresh wine prefix in DIR for "$wine", quiet, without a window manager.
+prepare_wine() {
+  export WINEPREFIX="$1" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+  echo "Preparing a wine prefix"
+  timeout 180 "$wine" wineboot -i > /dev/null 2>&1 || { echo "wineboot failed"; return 1; }
+  # No window manager runs on the test display: wine manages its windows itself.
+  "$wine" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N /f > /dev/null 2>&1
+}
+
 summary() {
   echo "$1: $passed passed, $failed failed"
   [ "$failed" -eq 0 ]

@@ -9,15 +9,10 @@ here=$(cd "$(dirname "$0")" && pwd)
 program=$(realpath "$1")
 spi_query=$(realpath "$2")
 work=$(mktemp -d)
-export WINEPREFIX="$work/prefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 wine=${WINE:-wine}
 trap 'wineserver -k 2> /dev/null; stop_all; rm -rf "$work"' EXIT
 start_xvfb
-
-echo "Preparing a wine prefix"
-timeout 180 "$wine" wineboot -i > /dev/null 2>&1 || { echo "wineboot failed"; exit 1; }
-# No window manager runs on the test display: wine manages its windows itself.
-"$wine" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N /f > /dev/null 2>&1
+prepare_wine "$work/prefix" || exit 1
 key='HKCU\Software\Quorex\Options'
 
 store() {  # store ACTION COUNT WIDTH

@@ -1,7 +1,7 @@
 // Whole-process figures of one show of the Linux program, read from outside as a user feels
 // them: start-up (process start to the first frame on screen), response (a key press to the
 // process having exited) and peak resident memory.
-//   show_probe PROGRAM
+//   show_probe COMMAND...     (for instance: show_probe build/quorex /S)
 // prints "startup_ms response_ms peak_kb". The settings come from the caller's environment.
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
@@ -46,10 +46,10 @@ void PaintRootWhite(Display* display) {
   XSync(display, False);
 }
 
-pid_t Start(const char* program) {
+pid_t Start(char** command) {
   const pid_t pid = fork();
   if (pid == 0) {
-    execl(program, program, "/S", static_cast<char*>(nullptr));
+    execvp(command[0], command);
     _exit(127);
   }
   return pid;
@@ -58,8 +58,8 @@ pid_t Start(const char* program) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (argc != 2) {
-    std::fprintf(stderr, "usage: %s PROGRAM\n", argv[0]);
+  if (argc < 2) {
+    std::fprintf(stderr, "usage: %s COMMAND...\n", argv[0]);
     return 2;
   }
   Display* display = XOpenDisplay(nullptr);
@@ -71,7 +71,7 @@ int main(int argc, char** argv) {
   const KeyCode key = XKeysymToKeycode(display, XK_a);
 
   const auto started = Clock::now();
-  const pid_t pid = Start(argv[1]);
+  const pid_t pid = Start(argv + 1);
   while (!FirstFrameShown(display)) {
     if (MillisecondsSince(started) > 10000 || waitpid(pid, nullptr, WNOHANG) == pid) {
       std::fprintf(stderr, "no frame within 10 s\n");

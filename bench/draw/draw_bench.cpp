@@ -39,16 +39,16 @@ RowFigures MeasureRow(const DrawRow& row, WindowSystem& windows, SystemCalls& sy
 int RunDrawBench(const char* platformName, WindowSystem& windows, SystemCalls& system,
                  Baseline& baseline, int argc, char** argv) {
   const double seconds = argc > 1 ? std::max(0.1, std::atof(argv[1])) : 0.4;
-  std::printf("| Platform | Mode | Lines | Width | Show, frames/s | Baseline, frames/s | Show / baseline |\n");
-  std::printf("|---|---|---|---|---|---|---|\n");
   const int only = argc > 2 ? std::atoi(argv[2]) : 0;  // a row number, 1 for the first
   for (size_t i = 0; i < kDrawRows.size(); ++i) {
     if (only > 0 && static_cast<size_t>(only) != i + 1) continue;
     const DrawRow& row = kDrawRows[i];
     const RowFigures figures = MeasureRow(row, windows, system, baseline, seconds);
-    std::printf("| %s | %d | %d | %d | %.0f | %.0f | %.1f%% |\n", platformName, row.mode, row.lines,
-                row.width, figures.show, figures.baseline,
-                figures.baseline > 0 ? 100 * figures.show / figures.baseline : 0.0);
+    const double share = figures.baseline > 0 ? 100 * figures.show / figures.baseline : 0;
+    std::printf("| Drawing, %s | mode %d, %d line%s, width %d | %.0f frames/s | %.0f frames/s "
+                "| >= 95%% of baseline | %s (%.1f%%) |\n",
+                platformName, row.mode, row.lines, row.lines == 1 ? "" : "s", row.width,
+                figures.show, figures.baseline, share >= 95 ? "yes" : "no", share);
     std::fflush(stdout);
   }
   return 0;

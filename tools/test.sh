@@ -35,7 +35,7 @@ sanitized() {
 }
 windows_build() {
   configure_and_build build/win32 -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-i686.cmake \
-    -DCMAKE_BUILD_TYPE=Release && tests/e2e/check_scr.sh build/win32/surface/win32/quorex.scr
+    -DCMAKE_BUILD_TYPE=Release -DQUOREX_BENCH=ON && tests/e2e/check_scr.sh build/win32/surface/win32/quorex.scr
 }
 # Runs the Windows end-to-end tests on the 32-bit build where this machine can run 32-bit
 # programs, else on the 64-bit build of the same sources under wine64.
@@ -52,12 +52,14 @@ windows_e2e() {
   fi
 }
 linux_e2e() { tests/e2e/linux_e2e.sh build/test/quorex; }
+bench_smoke() { tests/e2e/bench_smoke.sh build/test; }
 fuzz() { tests/fuzz/run_fuzzers.sh build/fuzz "${QUOREX_FUZZ_SECONDS:-20}"; }
 
 stage "Unit tests" native
 stage "Unit tests under ASan and UBSan" sanitized
 stage "Windows build" windows_build
 stage "Linux end-to-end" linux_e2e
+stage "Benchmark smoke run" bench_smoke
 stage "Windows end-to-end" windows_e2e
 [ -x tests/fuzz/run_fuzzers.sh ] && stage "Fuzzing" fuzz
 

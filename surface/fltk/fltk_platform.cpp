@@ -144,6 +144,11 @@ struct FltkPlatform::Parts {
 FltkPlatform::FltkPlatform(std::string argumentText)
     : parts_(std::make_unique<Parts>(std::move(argumentText))) {
   CatchCloseSignals();
+  // Keys end the show and the dialog takes numbers: an input method serves neither. FLTK opens
+  // one with the display all the same, and Xlib's parse of the locale's compose table was two
+  // thirds of the start-up's work; an empty table leaves nothing to parse.
+  setenv("XCOMPOSEFILE", "/dev/null", 0);
+  Fl::disable_im();
   fl_open_display();
 }
 

@@ -87,8 +87,6 @@ FltkSaverWindow::FltkSaverWindow(SaverWindowEvents& events, bool& open)
 FltkSaverWindow::~FltkSaverWindow() { Destroy(); }
 
 void FltkSaverWindow::Show() {
-  // Keys only end the show: opening an input method would cost tens of milliseconds.
-  Fl::disable_im();
   window_->show();
   // FLTK names no override-redirect window; tools that look for the saver find it by its title.
   XStoreName(fl_display, fl_xid(window_), "Form1");

@@ -16,8 +16,8 @@ check "the engine benchmark measures all six modes" \
   test "$(grep -c '^"DoGraphicsPerLine/mode:[1-6]/lines:1000"' "$work/engine.csv")" -eq 6
 
 "$build/bench/fltk_draw_bench" 0.05 > "$work/draw.txt"
-check "the drawing benchmark prints five rows with both frame rates" \
-  test "$(grep -cE '^\| Drawing, .* \| [0-9]+ frames/s \| [0-9]+ frames/s \|' "$work/draw.txt")" -eq 5
+rows=$(grep -cE '^\| Drawing, .* \| [0-9]+ frames/s \| [0-9]+ frames/s \|' "$work/draw.txt")
+check "the drawing benchmark prints five rows with both frame rates" test "$rows" -eq 5
 check "its baseline draws frames (no row at 0 frames/s)" \
   bash -c "! grep -q ' 0 frames/s' '$work/draw.txt'"
 

@@ -4,21 +4,6 @@
 #include <cmath>
 
 namespace quorex {
-namespace {
-
-// Far beyond any screen, yet safe for 16-bit X11 coordinates after adding a pen width.
-constexpr double kPixelLimit = 16000;
-
-int ToPixelCoordinate(double value) {
-  if (!(value > -kPixelLimit)) return static_cast<int>(-kPixelLimit);  // also NaN
-  if (value > kPixelLimit) return static_cast<int>(kPixelLimit);
-  // floor, without the library call it costs on processors without SSE4.1
-  const int truncated = static_cast<int>(value);
-  return value < truncated ? truncated - 1 : truncated;
-}
-
-}  // namespace
-
 void PixelSurface::SetBackgroundColor(int32_t color) {
   background_ = color;
   FillCanvas(color);
@@ -41,11 +26,6 @@ void PixelSurface::SetCanvasSize(int width, int height) {
   const double spanY = static_cast<double>(bottom_) - top_;
   scaleX_ = spanX != 0 ? width_ / spanX : 0;
   scaleY_ = spanY != 0 ? height_ / spanY : 0;
-}
-
-PixelPoint PixelSurface::ToPixel(float x, float y) const {
-  return {ToPixelCoordinate((x - static_cast<double>(left_)) * scaleX_),
-          ToPixelCoordinate((y - static_cast<double>(top_)) * scaleY_)};
 }
 
 void PixelSurface::ToLogical(int px, int py, float& x, float& y) const {

@@ -25,7 +25,11 @@ class PixelSurface : public SaverWindow {
   void DrawCircle(float x, float y, float radius) override;
 
   // The pixel a logical point falls on; far-away points saturate well outside the canvas.
-  PixelPoint ToPixel(float x, float y) const;
+  // Inline: every line drawn maps two points.
+  PixelPoint ToPixel(float x, float y) const {
+    return {ToPixelCoordinate((x - static_cast<double>(left_)) * scaleX_),
+            ToPixelCoordinate((y - static_cast<double>(top_)) * scaleY_)};
+  }
   // The logical point at the centre of a pixel, for mouse positions.
   void ToLogical(int px, int py, float& x, float& y) const;
   int PenWidth() const { return penWidth_; }
@@ -40,6 +44,17 @@ class PixelSurface : public SaverWindow {
   virtual void CanvasCircle(PixelPoint centre, int radius, int32_t color) = 0;
 
  private:
+  // Far beyond any screen, yet safe for 16-bit X11 coordinates after adding a pen width.
+  static constexpr double kPixelLimit = 16000;
+
+  static int ToPixelCoordinate(double value) {
+    if (!(value > -kPixelLimit)) return static_cast<int>(-kPixelLimit);  // also NaN
+    if (value > kPixelLimit) return static_cast<int>(kPixelLimit);
+    // floor, without the library call it costs on processors without SSE4.1
+    const int truncated = static_cast<int>(value);
+    return value < truncated ? truncated - 1 : truncated;
+  }
+
   int32_t background_ = 0xC0C0C0;  // light grey until the show sets black
   int32_t foreground_ = 0;
   int penWidth_ = 1;

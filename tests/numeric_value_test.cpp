@@ -1,6 +1,7 @@
 #include <cmath>
 #include <limits>
 #include <string>
+#include <vector>
 
 #include <gtest/gtest.h>
 
@@ -66,6 +67,25 @@ TEST(NumberConversions, RoundHalvesToEvenAndSaturate) {
   EXPECT_EQ(ToInteger(70000), 32767);
   EXPECT_EQ(ToInteger(-70000), -32768);
   EXPECT_EQ(ToInteger(-5), -5);
+}
+
+// The library's nearbyint, clamped, is the reference: the frame loop's own rounding must agree
+// with it everywhere, at halves of every size and at both edges of the Long range.
+TEST(NumberConversions, RoundToLongAgreesWithTheLibraryAtHalvesAndEdges) {
+  const auto reference = [](double value) {
+    const double rounded = std::nearbyint(value);
+    if (rounded >= 2147483647.0) return INT32_MAX;
+    if (rounded <= -2147483648.0) return INT32_MIN;
+    return static_cast<int32_t>(rounded);
+  };
+  std::vector<double> values{2147483647.4, 2147483647.5, 2147483647.6, 2147483648.0,
+                             -2147483648.4, -2147483648.5, -2147483648.6, -2147483649.5,
+                             -0.5, -0.0, 1e-300, 4503599627370495.5, 1e300};
+  for (double magnitude = 1; magnitude < 3e9; magnitude *= 3) {
+    values.insert(values.end(),
+                  {magnitude + 0.5, magnitude - 0.5, magnitude + 0.49999999, -magnitude - 0.5});
+  }
+  for (double value : values) EXPECT_EQ(RoundToLong(value), reference(value)) << value;
 }
 
 }  // namespace

@@ -106,6 +106,32 @@ rest_pointer_off_centre() {
   wait_exit "$show" 5
 }
 
+# check_switches_that_end SECONDS [CHECK]: the preview, an empty and unknown switches end at
+# once; CHECK, a command, must hold after each.
+check_switches_that_end() {
+  local switch
+  echo "Switches that end at once"
+  for switch in /P /p "" /x "/ " x; do
+    start_show $switch
+    check "'$switch' ends at once" wait_exit "$show" "$1"
+    [ -n "${2:-}" ] && check "$2 holds after '$switch'" "$2"
+  done
+}
+
+# check_password_request SECONDS KEY: "/A" shows its message box, and KEY dismisses it.
+check_password_request() {
+  local id
+  echo "Password request"
+  start_show /A
+  if id=$(wait_window SCRNSAVE:Quorex $((2 * $1))); then
+    ok "'/A' shows a box captioned SCRNSAVE:Quorex"
+    xdotool windowfocus "$id" 2> /dev/null; sleep 0.2; xdotool key "$2"
+    check "'/A' ends when the box is dismissed" wait_exit "$show" "$1"
+  else
+    fail "'/A' shows its message box"; kill "$show"
+  fi
+}
+
 # prepare_wine DIR: a fresh wine prefix in DIR for "$wine", quiet, without a window manager.
 prepare_wine() {
   export WINEPREFIX="$1" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="

@@ -19,21 +19,8 @@ store() {  # store ACTION COUNT WIDTH
 start_show() { "$program" "$@" > "$work/out.txt" 2>&1 & show=$!; pids+=("$show"); }
 
 rest_pointer_off_centre
-echo "Switches that end at once"
-for switch in /P /p "" /x "/ " x; do
-  start_show $switch
-  check "'$switch' ends at once" wait_exit "$show" 3
-done
-
-echo "Password request"
-start_show /A
-if id=$(wait_window SCRNSAVE:Quorex 5); then
-  ok "'/A' shows a box captioned SCRNSAVE:Quorex"
-  xdotool windowfocus "$id" 2> /dev/null; sleep 0.2; xdotool key space
-  check "'/A' ends when the box is dismissed" wait_exit "$show" 3
-else
-  fail "'/A' shows its message box"; kill "$show"
-fi
+check_switches_that_end 3
+check_password_request 3 space
 
 echo "The show, every mode"
 for mode in 1 2 3 4 5 6; do

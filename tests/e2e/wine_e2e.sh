@@ -29,22 +29,8 @@ stored() {  # stored NAME: the registry value's text
 activation_on() { [ "$("$wine" "$spi_query" | tr -d '\r')" = 1 ]; }
 start_show() { "$wine" "$program" "$@" > /dev/null 2>&1 & show=$!; pids+=("$show"); }
 rest_pointer_off_centre
-echo "Switches that end at once"
-for switch in /P /p "" /x "/ " x; do
-  start_show $switch
-  check "'$switch' ends at once" wait_exit "$show" 5
-  check "activation is on after '$switch'" activation_on
-done
-
-echo "Password request"
-start_show /A
-if id=$(wait_window SCRNSAVE:Quorex 10); then
-  ok "'/A' shows a box captioned SCRNSAVE:Quorex"
-  xdotool windowfocus "$id" 2> /dev/null; sleep 0.2; xdotool key Return
-  check "'/A' ends when the box is dismissed" wait_exit "$show" 5
-else
-  fail "'/A' shows its message box"; kill "$show"
-fi
+check_switches_that_end 5 activation_on
+check_password_request 5 Return
 check "activation is on after '/A'" activation_on
 
 echo "The show, every mode"
